@@ -1,7 +1,5 @@
 #include "app/screensaver_app.h"
 
-#include <cstdlib>
-
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
@@ -10,22 +8,17 @@
 #include "app/glfw_window_wrap.h"
 #include "app/window_icon.h"
 #include "platform/host_window.h"
-#include "platform/message_box.h"
 #include "platform/system_version.h"
 #include "render/drawing_size.h"
+#include "render/fatal.h"
 #include "render/gl.h"
 
 namespace {
 
-void showStartupMessage(const char* text) {
-    platform::showMessageBox(text, "Debug", platform::MessageIcon::Information);
-}
-
-// A start-up that cannot go on shows why and ends the process with a failure status.
 [[noreturn]] void failToOpenWindow() {
-    showStartupMessage("Failed to open window");
+    showDebugMessage("Failed to open window");
     glfwTerminate();
-    std::exit(kStartupFailureStatus);
+    endAfterStartupFailure();
 }
 
 // The primary monitor's current video mode; null when GLFW cannot report one.
@@ -62,7 +55,7 @@ ScreensaverApp::ScreensaverApp(const CommandLineOptions& commandLine) : options(
 void ScreensaverApp::initGlfw() {
     glfwSetErrorCallback(onGlfwError);
     if (!glfwInit()) {
-        showStartupMessage("Failed to initialize GLFW");
+        showDebugMessage("Failed to initialize GLFW");
     }
 }
 

@@ -25,6 +25,3 @@ class ScreensaverApp {
     void advanceFrame();
     bool hostStillEnabled() const;
 };
-
-// Exit status of a start-up that could not complete; every normal end of the saver is 0.
-inline constexpr int kStartupFailureStatus = 1;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "render/gl.h"
+
+// One linked program built from two TEXTFILE resources, with a cache of its uniform and
+// attribute locations. A shader that does not compile ends the process after showing its log.
+class GLFWProgram {
+  public:
+    static constexpr std::size_t kSourceCapacity = 16384;
+
+    GLFWProgram(int vertexResource, int fragmentResource);
+    ~GLFWProgram();
+    GLFWProgram(const GLFWProgram&) = delete;
+    GLFWProgram& operator=(const GLFWProgram&) = delete;
+
+    void use() const;
+
+    // Each name costs OpenGL one query in the program's life, -1 answers included. Uniforms and
+    // attributes share the cache, so a name means the same thing in both.
+    GLint uniformLocation(const std::string& name);
+    GLint attributeLocation(const std::string& name);
+
+    GLuint id() const { return program_; }
+
+  private:
+    GLuint compile(GLenum type, const char* source, const char* failureMessage);
+    template <typename Query> GLint cachedLocation(const std::string& name, Query query);
+
+    std::unique_ptr<char[]> vertexSource_;
+    std::unique_ptr<char[]> fragmentSource_;
+    GLuint vertexShader_ = 0;
+    GLuint fragmentShader_ = 0;
+    GLuint program_ = 0;
+    std::map<std::string, GLint> locations_;
+};
+
+// The programs of the scene by name. The first program registered under a name stays.
+class ProgramRegistry {
+  public:
+    void add(const std::string& name, int vertexResource, int fragmentResource);
+    GLFWProgram* get(const std::string& name) const;
+    void use(const std::string& name) const;
+
+  private:
+    std::map<std::string, std::unique_ptr<GLFWProgram>> programs_;
+};

@@ -1,0 +1,48 @@
+#include "render/texture.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "platform/resources.h"
+
+void readBitmapPixels(float* output, int id, int width, int height) {
+    const std::size_t count = static_cast<std::size_t>(width) * height * 4;
+    const auto pixels = platform::bitmapPixels(id, width, height);
+    if (!pixels) {
+        std::fill(output, output + count, 0.0f);
+        return;
+    }
+    // The pixel source is blue, green, red, fourth byte; the texture wants red, green, blue, alpha.
+    const std::uint8_t* bytes = pixels->data();
+    for (std::size_t k = 0; k < count; k += 4) {
+        output[k] = static_cast<float>(bytes[k + 2]) / 255.0f;
+        output[k + 1] = static_cast<float>(bytes[k + 1]) / 255.0f;
+        output[k + 2] = static_cast<float>(bytes[k]) / 255.0f;
+        output[k + 3] = static_cast<float>(bytes[k + 3]) / 255.0f;
+    }
+}
+
+int textureLevels(int size) {
+    return std::max(1, static_cast<int>(std::bit_width(static_cast<unsigned>(size))) - 1);
+}
+
+GLFWTexture::GLFWTexture(int bitmapResource, int size) {
+    glGenTextures(1, &texture_);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, texture_);
+    glTexStorage2D(GL_TEXTURE_2D, textureLevels(size), GL_RGBA32F, size, size);
+    std::vector<float> texels(static_cast<std::size_t>(size) * size * 4);
+    readBitmapPixels(texels.data(), bitmapResource, size, size);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, size, size, GL_RGBA, GL_FLOAT, texels.data());
+    glGenerateMipmap(GL_TEXTURE_2D);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, 0);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+}
+
+GLFWTexture::~GLFWTexture() {
+    glDeleteTextures(1, &texture_);
+}
