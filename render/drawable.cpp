@@ -69,27 +69,27 @@ void GLFWDrawableObject::init() {
     buffers_.upload();
 }
 
-void GLFWDrawableObject::draw() {
-    registry_.use(programName_);
+void GLFWDrawableObject::drawWith(const char* programName) {
+    drawingProgram_ = programName;
+    registry_.use(programName);
     beforeDraw();
     const Mat4f view = camera_.currentView();
     const Mat4f projection = camera_.projection();
     const Mat4f worldProjection = projection * view;
-    setUniform("model_world", model_);
-    setUniform("world_projection", worldProjection);
-    setUniform("model_projection", worldProjection * model_);
+    setUniform(programName, "model_world", model_);
+    setUniform(programName, "world_projection", worldProjection);
+    setUniform(programName, "model_projection", worldProjection * model_);
     updateUniforms();
     buffers_.bind();
     glDrawElements(GL_TRIANGLES, buffers_.indexCount(), GL_UNSIGNED_INT, nullptr);
 }
 
-void GLFWDrawableObject::setUniform(const char* name, float value) {
-    glUniform1f(registry_.get(programName_)->uniformLocation(name), value);
+void GLFWDrawableObject::setUniform(const char* programName, const char* name, float value) {
+    glUniform1f(registry_.get(programName)->uniformLocation(name), value);
 }
 
-void GLFWDrawableObject::setUniform(const char* name, const Mat4f& value) {
-    glUniformMatrix4fv(registry_.get(programName_)->uniformLocation(name), 1, GL_FALSE,
-                       data(value));
+void GLFWDrawableObject::setUniform(const char* programName, const char* name, const Mat4f& value) {
+    glUniformMatrix4fv(registry_.get(programName)->uniformLocation(name), 1, GL_FALSE, data(value));
 }
 
 void GLFWDrawableSky::declareAttributes() {
@@ -101,7 +101,7 @@ void GLFWDrawableSky::declareAttributes() {
 // Read at the moment of the draw: the two draws of a reduced-resolution frame see their own
 // viewport sizes and the same time.
 void GLFWDrawableSky::updateUniforms() {
-    setUniform("iTime", sceneState_.time);
-    setUniform("viewportWidth", sceneState_.width);
-    setUniform("viewportHeight", sceneState_.height);
+    setUniform(drawingProgram_, "iTime", sceneState_.time);
+    setUniform(drawingProgram_, "viewportWidth", sceneState_.width);
+    setUniform(drawingProgram_, "viewportHeight", sceneState_.height);
 }

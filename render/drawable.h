@@ -59,15 +59,22 @@ class GLFWDrawableObject {
 
     void init();
     void setModelMatrix(Mat4f model) { model_ = model; }
-    void draw();
+    void draw() { drawWith(programName_); }
+
+    // Draws with another program built from the same vertex shader, whose attribute locations
+    // are those of the object's own program.
+    void drawWith(const char* programName);
 
   protected:
     virtual void declareAttributes() = 0;
     virtual void updateUniforms() = 0;
     virtual void beforeDraw() = 0;
 
-    void setUniform(const char* name, float value);
-    void setUniform(const char* name, const Mat4f& value);
+    void setUniform(const char* programName, const char* name, float value);
+    void setUniform(const char* programName, const char* name, const Mat4f& value);
+
+    // The program of the draw under way.
+    const char* drawingProgram_ = nullptr;
 
     SceneState& sceneState_;
     ProgramRegistry& registry_;

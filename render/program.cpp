@@ -1,5 +1,7 @@
 #include "render/program.h"
 
+#include <array>
+#include <string_view>
 #include <vector>
 
 #include "render/fatal.h"
@@ -7,10 +9,18 @@
 
 namespace {
 
-std::unique_ptr<char[]> readSource(int resource) {
-    auto source = std::make_unique<char[]>(GLFWProgram::kSourceCapacity + 4);
-    loadTextResource(resource, source.get(), GLFWProgram::kSourceCapacity);
-    return source;
+std::string readSource(int resource) {
+    std::vector<char> buffer(kShaderSourceCapacity + 4);
+    loadTextResource(resource, buffer.data(), kShaderSourceCapacity);
+    return buffer.data();
+}
+
+// The version line must stay first in a GLSL text: the defines go right after it.
+std::array<std::string_view, 3> withDefines(const std::string& source, const std::string& defines) {
+    const std::size_t lineEnd = source.find('\n');
+    const std::size_t split = lineEnd == std::string::npos ? source.size() : lineEnd + 1;
+    const std::string_view text(source);
+    return {text.substr(0, split), defines, text.substr(split)};
 }
 
 std::string compileLog(GLuint shader) {
@@ -23,13 +33,18 @@ std::string compileLog(GLuint shader) {
 
 } // namespace
 
+ShaderTexts readShaderResources(int vertexResource, int fragmentResource) {
+    return {readSource(vertexResource), readSource(fragmentResource), ""};
+}
+
 GLFWProgram::GLFWProgram(int vertexResource, int fragmentResource)
-    : vertexSource_(readSource(vertexResource)), fragmentSource_(readSource(fragmentResource)) {
+    : GLFWProgram(readShaderResources(vertexResource, fragmentResource)) {}
+
+GLFWProgram::GLFWProgram(ShaderTexts texts) : texts_(std::move(texts)) {
     program_ = glCreateProgram();
-    vertexShader_ =
-        compile(GL_VERTEX_SHADER, vertexSource_.get(), "Vertex shader compilation error");
-    fragmentShader_ =
-        compile(GL_FRAGMENT_SHADER, fragmentSource_.get(), "Fragment shader compilation error");
+    vertexShader_ = compile(GL_VERTEX_SHADER, texts_.vertex, "", "Vertex shader compilation error");
+    fragmentShader_ = compile(GL_FRAGMENT_SHADER, texts_.fragment, texts_.fragmentDefines,
+                              "Fragment shader compilation error");
     glAttachShader(program_, vertexShader_);
     glAttachShader(program_, fragmentShader_);
     glLinkProgram(program_);
@@ -43,9 +58,17 @@ GLFWProgram::~GLFWProgram() {
 
 // A shader that does not compile leaves nothing to draw with: its log and then the fixed
 // message are shown, and the process ends.
-GLuint GLFWProgram::compile(GLenum type, const char* source, const char* failureMessage) {
+GLuint GLFWProgram::compile(GLenum type, const std::string& source, const std::string& defines,
+                            const char* failureMessage) {
     const GLuint shader = glCreateShader(type);
-    glShaderSource(shader, 1, &source, nullptr);
+    const auto parts = withDefines(source, defines);
+    const GLchar* strings[3];
+    GLint lengths[3];
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        strings[i] = parts[i].data();
+        lengths[i] = static_cast<GLint>(parts[i].size());
+    }
+    glShaderSource(shader, 3, strings, lengths);
     glCompileShader(shader);
     GLint status = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
@@ -81,7 +104,11 @@ GLint GLFWProgram::attributeLocation(const std::string& name) {
 }
 
 void ProgramRegistry::add(const std::string& name, int vertexResource, int fragmentResource) {
-    auto program = std::make_unique<GLFWProgram>(vertexResource, fragmentResource);
+    add(name, readShaderResources(vertexResource, fragmentResource));
+}
+
+void ProgramRegistry::add(const std::string& name, ShaderTexts texts) {
+    auto program = std::make_unique<GLFWProgram>(std::move(texts));
     programs_.try_emplace(name, std::move(program));
 }
 

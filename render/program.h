@@ -6,13 +6,25 @@
 
 #include "render/gl.h"
 
-// One linked program built from two TEXTFILE resources, with a cache of its uniform and
-// attribute locations. A shader that does not compile ends the process after showing its log.
+// The texts of a program's two shaders. `fragmentDefines` are lines placed right after the
+// fragment shader's version line, so that one source can be built with parts compiled out.
+struct ShaderTexts {
+    std::string vertex;
+    std::string fragment;
+    std::string fragmentDefines;
+};
+
+inline constexpr std::size_t kShaderSourceCapacity = 16384;
+
+// The texts of two TEXTFILE resources, each read up to its end marker.
+ShaderTexts readShaderResources(int vertexResource, int fragmentResource);
+
+// One linked program with a cache of its uniform and attribute locations. A shader that does
+// not compile ends the process after showing its log.
 class GLFWProgram {
   public:
-    static constexpr std::size_t kSourceCapacity = 16384;
-
     GLFWProgram(int vertexResource, int fragmentResource);
+    explicit GLFWProgram(ShaderTexts texts);
     ~GLFWProgram();
     GLFWProgram(const GLFWProgram&) = delete;
     GLFWProgram& operator=(const GLFWProgram&) = delete;
@@ -27,11 +39,11 @@ class GLFWProgram {
     GLuint id() const { return program_; }
 
   private:
-    GLuint compile(GLenum type, const char* source, const char* failureMessage);
+    GLuint compile(GLenum type, const std::string& source, const std::string& defines,
+                   const char* failureMessage);
     template <typename Query> GLint cachedLocation(const std::string& name, Query query);
 
-    std::unique_ptr<char[]> vertexSource_;
-    std::unique_ptr<char[]> fragmentSource_;
+    ShaderTexts texts_;
     GLuint vertexShader_ = 0;
     GLuint fragmentShader_ = 0;
     GLuint program_ = 0;
@@ -42,6 +54,7 @@ class GLFWProgram {
 class ProgramRegistry {
   public:
     void add(const std::string& name, int vertexResource, int fragmentResource);
+    void add(const std::string& name, ShaderTexts texts);
     GLFWProgram* get(const std::string& name) const;
     void use(const std::string& name) const;
 

@@ -12,6 +12,11 @@
 namespace {
 
 constexpr const char* kProgramName = "BackgroundProgram";
+// The same fragment source with the scene compiled out: the stretch of the reduced path then
+// costs a texture copy, where the whole program would run the scene code, masked, for every
+// pixel it copies.
+constexpr const char* kStretchProgramName = "StretchProgram";
+constexpr const char* kStretchPassDefine = "#define STRETCH_PASS\n";
 constexpr int kVertexShaderResource = 137;
 constexpr int kFragmentShaderResource = 136;
 constexpr int kRectangleObjResource = 141;
@@ -27,12 +32,15 @@ constexpr int kGrassTextureUnit = 1;
 constexpr int kNoiseTextureUnit = 2;
 
 struct UniformLocations {
+    const char* programName;
     GLint grassTexture;
     GLint depthTexture;
     GLint screenTexture;
     GLint screenTextureSize;
     GLint renderMode;
 };
+
+} // namespace
 
 // Every object of the scene, created once by setUpScene and kept until the process ends.
 struct Scene {
@@ -47,37 +55,63 @@ struct Scene {
     GLuint screenTexture;
     bool offscreenComplete;
     UniformLocations uniforms;
+    UniformLocations stretchUniforms;
     Resolution resolution{RenderMode::FullResolution, kOffscreenSize};
     bool decided = false;
     GLuint presentationFramebuffer = 0;
 };
 
-Scene scene;
+namespace {
+
+Scene* current = nullptr;
 
 void createOffscreenTarget() {
-    glGenFramebuffers(1, &scene.offscreenFramebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, scene.offscreenFramebuffer);
-    glGenTextures(1, &scene.screenTexture);
-    glBindTexture(GL_TEXTURE_2D, scene.screenTexture);
+    glGenFramebuffers(1, &current->offscreenFramebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, current->offscreenFramebuffer);
+    glGenTextures(1, &current->screenTexture);
+    glBindTexture(GL_TEXTURE_2D, current->screenTexture);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, kOffscreenSize, kOffscreenSize, 0, GL_RGB,
                  GL_UNSIGNED_BYTE, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glFramebufferTexture(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, scene.screenTexture, 0);
+    glFramebufferTexture(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, current->screenTexture, 0);
     const GLenum drawBuffer = GL_COLOR_ATTACHMENT0;
     glDrawBuffers(1, &drawBuffer);
     // Without a complete off-screen target the reduced path could only show garbage: the saver
     // then stays at full resolution, however slow its frames are.
-    scene.offscreenComplete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    current->offscreenComplete =
+        glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
-void lookUpUniforms() {
-    GLFWProgram* program = scene.registry->get(kProgramName);
-    scene.uniforms.grassTexture = program->uniformLocation("grassTexture");
-    scene.uniforms.depthTexture = program->uniformLocation("depthTexture");
-    scene.uniforms.screenTexture = program->uniformLocation("screenTexture");
-    scene.uniforms.screenTextureSize = program->uniformLocation("screenTextureSize");
-    scene.uniforms.renderMode = program->uniformLocation("renderMode");
+UniformLocations lookUpUniforms(const char* programName) {
+    GLFWProgram* program = current->registry->get(programName);
+    return {programName,
+            program->uniformLocation("grassTexture"),
+            program->uniformLocation("depthTexture"),
+            program->uniformLocation("screenTexture"),
+            program->uniformLocation("screenTextureSize"),
+            program->uniformLocation("renderMode")};
+}
+
+// The sky's vertex buffers carry the attribute locations of its own program; the stretch
+// program may only share them if it has the same ones. Otherwise the whole program stretches.
+const char* chooseStretchProgram() {
+    GLFWProgram* sky = current->registry->get(kProgramName);
+    GLFWProgram* stretch = current->registry->get(kStretchProgramName);
+    for (const char* attribute : {"position", "position_tex", "position_normal"}) {
+        if (stretch->attributeLocation(attribute) != sky->attributeLocation(attribute)) {
+            return kProgramName;
+        }
+    }
+    return kStretchProgramName;
+}
+
+void setFrameUniforms(const UniformLocations& uniforms) {
+    current->registry->use(uniforms.programName);
+    glUniform1f(uniforms.screenTextureSize, static_cast<float>(current->resolution.squareSize));
+    glUniform1i(uniforms.screenTexture, kScreenTextureUnit);
+    glUniform1i(uniforms.grassTexture, kGrassTextureUnit);
+    glUniform1i(uniforms.depthTexture, kNoiseTextureUnit);
 }
 
 void bindTexture(int unit, GLuint texture) {
@@ -86,12 +120,13 @@ void bindTexture(int unit, GLuint texture) {
     glBindTexture(GL_TEXTURE_2D, texture);
 }
 
-void drawSky(int width, int height, RenderMode mode) {
-    scene.state->width = static_cast<float>(width);
-    scene.state->height = static_cast<float>(height);
+void drawSky(const UniformLocations& uniforms, int width, int height, RenderMode mode) {
+    current->state->width = static_cast<float>(width);
+    current->state->height = static_cast<float>(height);
     glViewport(0, 0, width, height);
-    glUniform1i(scene.uniforms.renderMode, static_cast<int>(mode));
-    scene.sky->draw();
+    current->registry->use(uniforms.programName);
+    glUniform1i(uniforms.renderMode, static_cast<int>(mode));
+    current->sky->drawWith(uniforms.programName);
 }
 
 void clearFramebuffer(GLuint framebuffer) {
@@ -100,33 +135,34 @@ void clearFramebuffer(GLuint framebuffer) {
 }
 
 void drawFullResolution() {
-    clearFramebuffer(scene.presentationFramebuffer);
-    bindTexture(kGrassTextureUnit, scene.grass->id());
-    bindTexture(kNoiseTextureUnit, scene.noise->id());
-    drawSky(screenWidth, screenHeight, RenderMode::FullResolution);
+    clearFramebuffer(current->presentationFramebuffer);
+    bindTexture(kGrassTextureUnit, current->grass->id());
+    bindTexture(kNoiseTextureUnit, current->noise->id());
+    drawSky(current->uniforms, screenWidth, screenHeight, RenderMode::FullResolution);
 }
 
 // The scene is computed in the lower-left square of the off-screen texture with a square
 // viewport, then that square is stretched over the window. The noise texture stays bound to
 // its unit from the full-resolution frames that came first.
 void drawReduced() {
-    const int square = scene.resolution.squareSize;
-    clearFramebuffer(scene.offscreenFramebuffer);
-    drawSky(square, square, RenderMode::FullResolution);
-    clearFramebuffer(scene.presentationFramebuffer);
-    bindTexture(kScreenTextureUnit, scene.screenTexture);
-    bindTexture(kGrassTextureUnit, scene.grass->id());
-    drawSky(screenWidth, screenHeight, RenderMode::Reduced);
+    const int square = current->resolution.squareSize;
+    clearFramebuffer(current->offscreenFramebuffer);
+    drawSky(current->uniforms, square, square, RenderMode::FullResolution);
+    clearFramebuffer(current->presentationFramebuffer);
+    bindTexture(kScreenTextureUnit, current->screenTexture);
+    bindTexture(kGrassTextureUnit, current->grass->id());
+    setFrameUniforms(current->stretchUniforms);
+    drawSky(current->stretchUniforms, screenWidth, screenHeight, RenderMode::Reduced);
 }
 
 void chooseResolutionOnce() {
-    if (scene.decided || scene.frameTimer->count() < kFramesBeforeChoosing) {
+    if (current->decided || current->frameTimer->count() < kFramesBeforeChoosing) {
         return;
     }
-    if (scene.offscreenComplete) {
-        scene.resolution = chooseResolution(scene.frameTimer->averageMs());
+    if (current->offscreenComplete) {
+        current->resolution = chooseResolution(current->frameTimer->averageMs());
     }
-    scene.decided = true;
+    current->decided = true;
 }
 
 } // namespace
@@ -145,35 +181,45 @@ Resolution chooseResolution(float averageMs) {
 }
 
 void setUpScene() {
-    scene.frameTimer = new FrameTimer(frameClockSeconds);
-    scene.registry = new ProgramRegistry;
-    scene.state = new SceneState;
-    scene.camera = new GLFWCamera(0.0f, 0.0f, 100.0f);
-    scene.camera->pitch(1.0f);
-    scene.camera->computeView(0);
-    scene.grass = new GLFWTexture(kGrassBitmap, 1024);
-    scene.noise = new GLFWTexture(kNoiseBitmap, 32);
-    scene.registry->add(kProgramName, kVertexShaderResource, kFragmentShaderResource);
-    scene.sky = new GLFWDrawableSky(*scene.state, *scene.camera, *scene.registry, kProgramName,
-                                    kRectangleObjResource, kRectangleMtlResource, 1.0f);
-    scene.sky->init();
+    createScene(readShaderResources(kVertexShaderResource, kFragmentShaderResource));
+}
+
+Scene* createScene(const ShaderTexts& shaders) {
+    current = new Scene;
+    current->frameTimer = new FrameTimer(frameClockSeconds);
+    current->registry = new ProgramRegistry;
+    current->state = new SceneState;
+    current->camera = new GLFWCamera(0.0f, 0.0f, 100.0f);
+    current->camera->pitch(1.0f);
+    current->camera->computeView(0);
+    current->grass = new GLFWTexture(kGrassBitmap, 1024);
+    current->noise = new GLFWTexture(kNoiseBitmap, 32);
+    current->registry->add(kProgramName, shaders);
+    current->sky =
+        new GLFWDrawableSky(*current->state, *current->camera, *current->registry, kProgramName,
+                            kRectangleObjResource, kRectangleMtlResource, 1.0f);
+    current->sky->init();
     createOffscreenTarget();
-    lookUpUniforms();
+    current->uniforms = lookUpUniforms(kProgramName);
+    current->registry->add(kStretchProgramName,
+                           {shaders.vertex, shaders.fragment, kStretchPassDefine});
+    current->stretchUniforms = lookUpUniforms(chooseStretchProgram());
+    return current;
+}
+
+void makeSceneCurrent(Scene* scene) {
+    current = scene;
 }
 
 void drawFrame() {
-    scene.frameTimer->tick();
-    scene.camera->setProjection(perspective(50.0f, screenAspect, 0.1f, 1000.0f));
-    scene.state->width = static_cast<float>(screenWidth);
-    scene.state->height = static_cast<float>(screenHeight);
-    scene.camera->setCurrentView(0);
-    scene.sky->setModelMatrix(translation(0.0f, 0.0f, -100.0f));
-    scene.registry->use(kProgramName);
-    glUniform1f(scene.uniforms.screenTextureSize, static_cast<float>(scene.resolution.squareSize));
-    glUniform1i(scene.uniforms.screenTexture, kScreenTextureUnit);
-    glUniform1i(scene.uniforms.grassTexture, kGrassTextureUnit);
-    glUniform1i(scene.uniforms.depthTexture, kNoiseTextureUnit);
-    if (scene.resolution.mode == RenderMode::FullResolution) {
+    current->frameTimer->tick();
+    current->camera->setProjection(perspective(50.0f, screenAspect, 0.1f, 1000.0f));
+    current->state->width = static_cast<float>(screenWidth);
+    current->state->height = static_cast<float>(screenHeight);
+    current->camera->setCurrentView(0);
+    current->sky->setModelMatrix(translation(0.0f, 0.0f, -100.0f));
+    setFrameUniforms(current->uniforms);
+    if (current->resolution.mode == RenderMode::FullResolution) {
         drawFullResolution();
     } else {
         drawReduced();
@@ -182,18 +228,18 @@ void drawFrame() {
 }
 
 SceneState& sceneState() {
-    return *scene.state;
+    return *current->state;
 }
 
 void forceResolution(Resolution resolution) {
-    scene.resolution = resolution;
-    scene.decided = true;
+    current->resolution = resolution;
+    current->decided = true;
 }
 
 Resolution currentResolution() {
-    return scene.resolution;
+    return current->resolution;
 }
 
 void setPresentationFramebuffer(GLuint framebuffer) {
-    scene.presentationFramebuffer = framebuffer;
+    current->presentationFramebuffer = framebuffer;
 }

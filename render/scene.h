@@ -1,11 +1,19 @@
 #pragma once
 
 #include "render/gl.h"
+#include "render/program.h"
 #include "render/scene_state.h"
 
 // Creates every scene object once; the OpenGL context must be current. May end the process when
 // the shader does not compile or the mesh does not load.
 void setUpScene();
+
+// The same with other shader texts than the executable's own, returning the new scene, which
+// becomes the current one. Benchmarks and tests keep two and switch between them to compare the
+// shipped shader with the shader as first written.
+struct Scene;
+Scene* createScene(const ShaderTexts& shaders);
+void makeSceneCurrent(Scene* scene);
 
 // Draws one frame at the time held in the scene state, at the drawing size.
 void drawFrame();

@@ -26,7 +26,11 @@ struct March {
     vec3 pos;
     float dist;
     float ao;
+    float g;
 };
+
+// The scene, compiled out of the stretch pass, which only copies the off-screen square.
+#ifndef STRETCH_PASS
 
 // Noise from the red channel; repeat wrapping makes any coordinate valid.
 float noise(vec2 u)
@@ -109,7 +113,8 @@ float gourd(vec3 p)
         + 0.1 * noise(0.1 * p.xy);
 }
 
-float map(vec3 p)
+// Also gives gourd(p), which the colouring of a hit needs again.
+float map(vec3 p, out float g)
 {
     float holes = min(eyeHole(p, 0.3), eyeHole(p, -0.3));
     holes = min(holes, noseHole(p));
@@ -118,7 +123,8 @@ float map(vec3 p)
     holes = max(holes, -tooth(p, 0.16, 0.15, 1.0));
     holes = max(holes, -tooth(p, 0.31, -0.2, 0.4));
     holes = min(holes, centerSphereHole(p));
-    return max(max(gourd(p), -holes), -hollow(p));
+    g = gourd(p);
+    return max(max(g, -holes), -hollow(p));
 }
 
 float flicker()
@@ -126,26 +132,42 @@ float flicker()
     return noise(vec2(0.15 * iTime, 0.0));
 }
 
+// Everything map can hit lies inside this sphere about the origin. map is never below gourd
+// (both other terms only cut away), and gourd(p) >= length(p) - 1.1 - 1.5 - 0.05, since the
+// distance to the ring of radius 1.1 is at least length(p) - 1.1, the lobes take at most 0.05
+// and both noise terms are positive (the noise texture holds 1 to 254). A hit, map < EPS, so
+// needs length(p) < 2.658; 2.7 leaves room for rounding along the ray.
+const float BOUND_RADIUS = 2.7;
+
 // dist is -1 when no surface was reached within the step budget; ao is the stopping step / 100.
+// g is gourd at the stopping point, kept for the colouring. A ray that misses the bounding
+// sphere, or that leaves it, can reach no surface: it ends as a miss at once, which is what the
+// full march would give after all its steps (a miss only sets dist, all the colouring reads).
 March march(vec3 ro, vec3 rd)
 {
+    March m;
+    m.dist = -1.0;
+    float towards = dot(ro, rd);
+    if (towards * towards - dot(ro, ro) + BOUND_RADIUS * BOUND_RADIUS < 0.0) {
+        return m;
+    }
     float total = 0.0;
     float d = MAX_DIST;
     int i;
     for (i = 0; i < ITERATIONS; i++) {
-        d = map(ro);
+        d = map(ro, m.g);
         total += d;
         if (d < EPS || total > MAX_DIST) {
             break;
         }
         ro += rd * d;
+        if (dot(ro, ro) > BOUND_RADIUS * BOUND_RADIUS && dot(ro, rd) > 0.0) {
+            return m;
+        }
     }
-    March m;
     m.pos = ro;
     if (d < EPS) {
         m.dist = total;
-    } else {
-        m.dist = -1.0;
     }
     m.ao = float(i) / 100.0;
     return m;
@@ -202,7 +224,7 @@ void renderScene()
         pos = m.pos;
         dist = m.dist;
         material = 0;
-        float g = gourd(pos);
+        float g = m.g;
         insideLevel = clamp(1.0 - (g - MAX_DEPTH) / (-0.1 - MAX_DEPTH), 0.0, 1.0);
         float belowZero = 0.0;
         if (pos.y <= 0.0) {
@@ -227,6 +249,7 @@ void renderScene()
     }
     gl_FragColor = vec4(colorize(pos, dist, ao, material, insideLevel), 1.0);
 }
+#endif
 
 // Shows the full width and the middle band of the height of the square render on a landscape
 // viewport, the full height and the middle band of the width on a portrait one.
@@ -247,9 +270,13 @@ void showOffscreen()
 
 void main()
 {
+#ifndef STRETCH_PASS
     if (renderMode == 0) {
         renderScene();
-    } else if (renderMode == 1) {
+        return;
+    }
+#endif
+    if (renderMode == 1) {
         showOffscreen();
     } else {
         // No other mode is ever set; leave the framebuffer untouched.

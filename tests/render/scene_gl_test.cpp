@@ -37,35 +37,39 @@ TEST_F(SceneGlTest, SkyBuffersHoldTheRectangle) {
               GL_STATIC_DRAW);
 }
 
-// What each glDrawElements of a frame saw: its index count and type, the viewport, and the
-// sky's per-draw uniforms.
+GLuint currentProgram() {
+    GLint program = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &program);
+    return static_cast<GLuint>(program);
+}
+
+// What each glDrawElements of a frame saw: its index count and type, the viewport, its program
+// and the float uniforms set on that program so far.
 struct Draw {
     GLsizei count;
     GLenum type;
+    GLuint program;
     std::map<GLint, float> uniforms;
     GLint viewport[4];
+
+    float uniform(const char* name) { return uniforms.at(glGetUniformLocation(program, name)); }
 };
 std::vector<Draw> draws;
-std::map<GLint, float> uniformsSoFar;
+std::map<GLuint, std::map<GLint, float>> uniformsSoFar;
 PFNGLDRAWELEMENTSPROC realDrawElements = nullptr;
 PFNGLUNIFORM1FPROC realUniform1f = nullptr;
 
 void APIENTRY recordingDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) {
-    Draw draw{count, type, uniformsSoFar, {}};
+    const GLuint program = currentProgram();
+    Draw draw{count, type, program, uniformsSoFar[program], {}};
     glGetIntegerv(GL_VIEWPORT, draw.viewport);
     draws.push_back(draw);
     realDrawElements(mode, count, type, indices);
 }
 
 void APIENTRY recordingUniform1f(GLint location, GLfloat value) {
-    uniformsSoFar[location] = value;
+    uniformsSoFar[currentProgram()][location] = value;
     realUniform1f(location, value);
-}
-
-GLint skyUniform(const char* name) {
-    GLint program = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &program);
-    return glGetUniformLocation(static_cast<GLuint>(program), name);
 }
 
 class RecordingSceneGlTest : public SceneGlTest {
@@ -101,17 +105,16 @@ TEST_F(RecordingSceneGlTest, ReducedFrameDrawsTheSquareThenTheStretch) {
     forceResolution({RenderMode::Reduced, 256});
     drawOneFrame(2.5f);
     ASSERT_EQ(draws.size(), 2u);
-    const GLint width = skyUniform("viewportWidth");
-    const GLint height = skyUniform("viewportHeight");
-    const GLint time = skyUniform("iTime");
     EXPECT_EQ(draws[0].viewport[2], 256);
-    EXPECT_EQ(draws[0].uniforms[width], 256.0f);
-    EXPECT_EQ(draws[0].uniforms[height], 256.0f);
+    EXPECT_EQ(draws[0].uniform("viewportWidth"), 256.0f);
+    EXPECT_EQ(draws[0].uniform("viewportHeight"), 256.0f);
+    EXPECT_EQ(draws[0].uniform("screenTextureSize"), 256.0f);
     EXPECT_EQ(draws[1].viewport[2], 160);
-    EXPECT_EQ(draws[1].uniforms[width], 160.0f);
-    EXPECT_EQ(draws[1].uniforms[height], 90.0f);
-    EXPECT_EQ(draws[0].uniforms[time], 2.5f);
-    EXPECT_EQ(draws[1].uniforms[time], 2.5f);
+    EXPECT_EQ(draws[1].uniform("viewportWidth"), 160.0f);
+    EXPECT_EQ(draws[1].uniform("viewportHeight"), 90.0f);
+    EXPECT_EQ(draws[1].uniform("screenTextureSize"), 256.0f);
+    EXPECT_EQ(draws[0].uniform("iTime"), 2.5f);
+    EXPECT_EQ(draws[1].uniform("iTime"), 2.5f);
 }
 
 // Each frame's clock reading is 60 ms after the last: the choice falls at the end of the
