@@ -144,15 +144,23 @@ void drawFullResolution() {
 // The scene is computed in the lower-left square of the off-screen texture with a square
 // viewport, then that square is stretched over the window. The noise texture stays bound to
 // its unit from the full-resolution frames that came first.
-void drawReduced() {
+void drawSquare() {
     const int square = current->resolution.squareSize;
     clearFramebuffer(current->offscreenFramebuffer);
     drawSky(current->uniforms, square, square, RenderMode::FullResolution);
+}
+
+void drawStretch() {
     clearFramebuffer(current->presentationFramebuffer);
     bindTexture(kScreenTextureUnit, current->screenTexture);
     bindTexture(kGrassTextureUnit, current->grass->id());
     setFrameUniforms(current->stretchUniforms);
     drawSky(current->stretchUniforms, screenWidth, screenHeight, RenderMode::Reduced);
+}
+
+void drawReduced() {
+    drawSquare();
+    drawStretch();
 }
 
 void chooseResolutionOnce() {
@@ -209,6 +217,10 @@ Scene* createScene(const ShaderTexts& shaders) {
 
 void makeSceneCurrent(Scene* scene) {
     current = scene;
+}
+
+void drawStretchPass() {
+    drawStretch();
 }
 
 void drawFrame() {

@@ -15,6 +15,10 @@ struct Scene;
 Scene* createScene(const ShaderTexts& shaders);
 void makeSceneCurrent(Scene* scene);
 
+// Only the stretch of the reduced path, from the square the last frame left off screen
+// (benchmarks time it on its own).
+void drawStretchPass();
+
 // Draws one frame at the time held in the scene state, at the drawing size.
 void drawFrame();
 

@@ -29,10 +29,10 @@ start_saver() {
 }
 
 # wait_for_window NAME: prints the id of the first visible window of that name, waiting up
-# to 20 seconds (software OpenGL starts slowly on a loaded machine).
+# to 40 seconds (software OpenGL starts slowly on a loaded machine).
 wait_for_window() {
     local id
-    for _ in $(seq 200); do
+    for _ in $(seq 400); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
