@@ -139,23 +139,10 @@ float flicker()
 // needs length(p) < 2.658; 2.7 leaves room for rounding along the ray.
 const float BOUND_RADIUS = 2.7;
 
-bool leavesBound(vec3 p, vec3 rd)
-{
-    return dot(p, p) > BOUND_RADIUS * BOUND_RADIUS && dot(p, rd) > 0.0;
-}
-
 // dist is -1 when no surface was reached within the step budget; ao is the stopping step / 100.
-// g is gourd at the stopping point, kept for the colouring.
-//
-// The steps are exactly those of marching with map all the way, with work left out that
-// cannot change them. A ray that misses the bounding sphere, or leaves it, reaches no surface:
-// it ends as a miss at once, which is what all the remaining steps would give (and a miss only
-// sets dist, all the colouring reads). While the rind is more than 0.5 away, map is exactly
-// gourd: every hole piece is at least -0.5 wherever it is asked (a prism is never below
-// -h.x / 2, the vesica never below d - r = -0.3, the centre ball never below -0.5, and the teeth
-// only raise the value), so -holes <= 0.5 < gourd; and such a point is more than 1.88 from the
-// ring, so -hollow < -0.78. The approach therefore steps by gourd alone, and only the last
-// steps near the surface evaluate the cut-outs.
+// g is gourd at the stopping point, kept for the colouring. A ray that misses the bounding
+// sphere, or that leaves it, can reach no surface: it ends as a miss at once, which is what the
+// full march would give after all its steps (a miss only sets dist, all the colouring reads).
 March march(vec3 ro, vec3 rd)
 {
     March m;
@@ -166,26 +153,15 @@ March march(vec3 ro, vec3 rd)
     }
     float total = 0.0;
     float d = MAX_DIST;
-    int i = 0;
-    for (; i < ITERATIONS; i++) {
-        d = gourd(ro);
-        if (d <= 0.5) {
-            break;
-        }
-        total += d;
-        ro += rd * d;
-        if (total > MAX_DIST || leavesBound(ro, rd)) {
-            return m;
-        }
-    }
-    for (; i < ITERATIONS; i++) {
+    int i;
+    for (i = 0; i < ITERATIONS; i++) {
         d = map(ro, m.g);
         total += d;
         if (d < EPS || total > MAX_DIST) {
             break;
         }
         ro += rd * d;
-        if (leavesBound(ro, rd)) {
+        if (dot(ro, ro) > BOUND_RADIUS * BOUND_RADIUS && dot(ro, rd) > 0.0) {
             return m;
         }
     }
