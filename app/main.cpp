@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "app/entry.h"
+#include "app/host_options.h"
 #include "app/snapshot.h"
 #include "platform/process.h"
 
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
             return kUsageStatus;
         }
         return runSnapshot(std::get<SnapshotRequest>(*snapshot));
+    }
+    platform::endQuietlyOnTerminationRequest();
+    if (const auto hosted = hostedWindowOptions(argc, argv)) {
+        return runHollowlight(*hosted, platform::startupShowCommand());
     }
     const std::string commandLine = platform::commandLineTail(argc, argv);
     return runHollowlight(parseCommandLine(commandLine.c_str()), platform::startupShowCommand());
