@@ -35,6 +35,8 @@ typedef struct _GLFWhostX11
     _GLFWwindow*            window;
     // Our connection's event selection on the host before it was wrapped
     long                    savedEventMask;
+    // Whether the host had a window icon before it was wrapped
+    GLFWbool                hadIcon;
     // GLFW's own context destruction, which releasing the host chains to
     _GLFWdestroycontextfun  destroyContext;
 } _GLFWhostX11;
@@ -167,6 +169,24 @@ static unsigned long getHostProperty(Window host, Atom property, Atom type,
     }
 
     return count;
+}
+
+// Returns whether the host has the property, of any type
+//
+static GLFWbool hostHasProperty(Window host, Atom property)
+{
+    Atom actualType = None;
+    int actualFormat = 0;
+    unsigned long count = 0, bytesAfter = 0;
+    unsigned char* value = NULL;
+
+    XGetWindowProperty(_glfw.x11.display, host, property, 0, 0, False,
+                       AnyPropertyType, &actualType, &actualFormat,
+                       &count, &bytesAfter, &value);
+    if (value)
+        XFree(value);
+
+    return actualType != None;
 }
 
 // Returns the ICCCM state of the host, which only a window manager sets
@@ -344,6 +364,9 @@ static void releaseHost(_GLFWwindow* window)
         host->destroyContext(window);
 
     releaseHostPointer(window);
+    // The saver gives every window its icon; a host that had none gets none back
+    if (!host->hadIcon && _glfw.x11.NET_WM_ICON)
+        XDeleteProperty(_glfw.x11.display, window->x11.handle, _glfw.x11.NET_WM_ICON);
     XDeleteContext(_glfw.x11.display, window->x11.handle, _glfw.x11.context);
     XSelectInput(_glfw.x11.display, window->x11.handle, host->savedEventMask);
     window->x11.handle = None;
@@ -363,6 +386,8 @@ static void attachHost(_GLFWwindow* window, const XWindowAttributes* attribs)
     _GLFWhostX11* host = calloc(1, sizeof(_GLFWhostX11));
     host->window = window;
     host->savedEventMask = attribs->your_event_mask;
+    host->hadIcon = _glfw.x11.NET_WM_ICON &&
+                    hostHasProperty(window->x11.handle, _glfw.x11.NET_WM_ICON);
     host->next = hostListHead;
     hostListHead = host;
 

@@ -26,6 +26,11 @@ void ScreensaverApp::runMainLoop() {
             return;
         }
     }
+    // A host that is still there gets its window back as it was: the wrapped window is released,
+    // which removes everything the saver put on it.
+    if (options.mode == Preview) {
+        glfwTerminate();
+    }
 }
 
 void ScreensaverApp::advanceFrame() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -14,9 +15,13 @@ namespace platform {
 
 // The guard is a socket bound to a name in the abstract namespace: the name belongs to the
 // process for as long as the socket is open, and the kernel frees it when the process ends,
-// however it ends, so a crashed saver never leaves a stale guard behind.
+// however it ends, so a crashed saver never leaves a stale guard behind. It is held per user
+// and per X display: a user's session is one display, and savers on other displays are not
+// instances of this one.
 bool acquireNamedGuard(std::string_view name) {
-    const std::string address = std::string(name) + "-" + std::to_string(getuid());
+    const char* display = std::getenv("DISPLAY");
+    const std::string address =
+        std::string(name) + "-" + std::to_string(getuid()) + "-" + (display ? display : "");
     const int guard = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (guard < 0) {
         return true;

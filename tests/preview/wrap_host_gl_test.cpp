@@ -131,11 +131,20 @@ class WrapHostTest : public ::testing::Test {
                hostPixel(owner, host, 1, 1) == Rgb{true, false, false};
     }
 
-    // The host is alive, still on screen and still its owner's to draw into, and only the owner
-    // selects events on it.
+    // The host is alive, still on screen and still its owner's to draw into, only the owner
+    // selects events on it, and the icon the saver gave it is gone again.
     void expectGivenBack(Window host, long ownerEvents) {
         XWindowAttributes attributes{};
         ASSERT_NE(XGetWindowAttributes(owner, host, &attributes), 0);
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0;
+        unsigned long remaining = 0;
+        unsigned char* icon = nullptr;
+        XGetWindowProperty(owner, host, XInternAtom(owner, "_NET_WM_ICON", False), 0, 0, False,
+                           AnyPropertyType, &type, &format, &count, &remaining, &icon);
+        XFree(icon);
+        EXPECT_EQ(type, static_cast<Atom>(None)) << "the icon stayed on the host";
         EXPECT_EQ(attributes.map_state, IsViewable);
         EXPECT_EQ(attributes.all_event_masks, ownerEvents);
         EXPECT_EQ(hostPixel(owner, host, 0, 0), kGreen) << "the owner can no longer draw";
@@ -176,6 +185,11 @@ TEST_P(WrapHostLifecycleTest, DrawsIntoTheHostAndGivesItBack) {
     EXPECT_EQ((selected & ButtonPressMask) != 0, test.glfwTakesButtonPress);
     EXPECT_TRUE(glfwFindsRecordFor(host));
     EXPECT_TRUE(drawsRed(window, host));
+    // What the saver puts on every window it draws in.
+    unsigned char iconPixels[4 * 4 * 4] = {};
+    const GLFWimage icon{4, 4, iconPixels};
+    glfwSetWindowIcon(window, 1, &icon);
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
 
     if (test.release == Release::DestroyWindow) {
         glfwDestroyWindow(window);
