@@ -3,48 +3,17 @@
 #include <cstdio>
 #include <vector>
 
-#define GLFW_INCLUDE_NONE
-#include <GLFW/glfw3.h>
-
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb/stb_image_write.h>
 
-#include "app/gl_entry_points.h"
+#include "app/hidden_context.h"
+#include "render/colour_target.h"
 #include "render/drawing_size.h"
 #include "render/gl.h"
 
 namespace {
 
 constexpr int kSnapshotFailureStatus = 1;
-
-// A hidden window only to own the context; the frame itself goes to a framebuffer of the
-// requested size, so the snapshot does not depend on any screen.
-GLFWwindow* openHiddenContext() {
-    if (!glfwInit()) {
-        return nullptr;
-    }
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
-    GLFWwindow* window = glfwCreateWindow(64, 64, "Hollowlight snapshot", nullptr, nullptr);
-    if (window) {
-        glfwMakeContextCurrent(window);
-        loadGlEntryPoints();
-    }
-    return window;
-}
-
-GLuint createTarget(int width, int height) {
-    GLuint framebuffer = 0;
-    GLuint colour = 0;
-    glGenFramebuffers(1, &framebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glGenRenderbuffers(1, &colour);
-    glBindRenderbuffer(GL_RENDERBUFFER, colour);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
-    return framebuffer;
-}
 
 // The picture is saved as a window shows it: colour only, since a window ignores alpha (the sky
 // is drawn with alpha 0). OpenGL reads rows from the bottom up; PNG stores them top down.
@@ -65,7 +34,7 @@ int runSnapshot(const SnapshotRequest& request) {
         return kSnapshotFailureStatus;
     }
     setUpScene();
-    const GLuint target = createTarget(request.width, request.height);
+    const GLuint target = createColourTarget(request.width, request.height);
     setPresentationFramebuffer(target);
     setDrawingSize(request.width, request.height);
     forceResolution(request.resolution);

@@ -12,8 +12,9 @@
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
-#include "app/gl_entry_points.h"
+#include "app/hidden_context.h"
 #include "frame_timing.h"
+#include "render/colour_target.h"
 #include "render/drawing_size.h"
 #include "render/scene.h"
 #include "start_and_memory.h"
@@ -50,18 +51,6 @@ std::string fileText(const char* path) {
     return text.str();
 }
 
-GLuint createTarget(int width, int height) {
-    GLuint framebuffer = 0;
-    GLuint colour = 0;
-    glGenFramebuffers(1, &framebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glGenRenderbuffers(1, &colour);
-    glBindRenderbuffer(GL_RENDERBUFFER, colour);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
-    return framebuffer;
-}
-
 // One frame of the case in `scene`, at a time that moves on, as the saver's would.
 double timeFrame(Scene* scene, const Case& benchCase, GLuint target, int frame) {
     makeSceneCurrent(scene);
@@ -77,7 +66,7 @@ double timeFrame(Scene* scene, const Case& benchCase, GLuint target, int frame) 
 }
 
 void runCase(const Case& benchCase, Scene* written, Scene* shipped) {
-    const GLuint target = createTarget(benchCase.width, benchCase.height);
+    const GLuint target = createColourTarget(benchCase.width, benchCase.height);
     const double estimate = timeFrame(written, benchCase, target, 0) +
                             timeFrame(shipped, benchCase, target, 0); // also warms up
     const int runs = std::max(5, std::min(40, static_cast<int>(kBudgetMsPerCase / estimate)));
@@ -92,20 +81,6 @@ void runCase(const Case& benchCase, Scene* written, Scene* shipped) {
     std::printf("| %-26s | %8.1f | %8.1f | %5.2fx | %3d |\n", benchCase.name, writtenMedian,
                 shippedMedian, writtenMedian / shippedMedian, runs);
     std::fflush(stdout);
-}
-
-bool openContext() {
-    if (!glfwInit()) {
-        return false;
-    }
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    GLFWwindow* window = glfwCreateWindow(64, 64, "scene bench", nullptr, nullptr);
-    if (!window) {
-        return false;
-    }
-    glfwMakeContextCurrent(window);
-    loadGlEntryPoints();
-    return true;
 }
 
 void printStartAndMemory(int memorySeconds) {
@@ -123,7 +98,7 @@ void printStartAndMemory(int memorySeconds) {
 int main(int argc, char** argv) {
     const int memorySeconds =
         argc == 3 && std::strcmp(argv[1], "--memory-seconds") == 0 ? std::atoi(argv[2]) : 60;
-    if (!openContext()) {
+    if (!openHiddenContext()) {
         std::fprintf(stderr, "scene_bench: no OpenGL context (is DISPLAY set?)\n");
         return 1;
     }

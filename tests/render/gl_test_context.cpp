@@ -3,17 +3,14 @@
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
-#include "app/gl_entry_points.h"
+#include "app/hidden_context.h"
+#include "render/colour_target.h"
 #include "render/drawing_size.h"
 #include "render/scene.h"
 
 void GlTest::SetUp() {
-    ASSERT_TRUE(glfwInit()) << "no X server: the gl tests need DISPLAY";
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    window = glfwCreateWindow(64, 64, "gl test", nullptr, nullptr);
-    ASSERT_NE(window, nullptr);
-    glfwMakeContextCurrent(window);
-    loadGlEntryPoints();
+    window = openHiddenContext();
+    ASSERT_NE(window, nullptr) << "no OpenGL context: the gl tests need an X server in DISPLAY";
 }
 
 void GlTest::TearDown() {
@@ -22,13 +19,7 @@ void GlTest::TearDown() {
 }
 
 void GlTest::presentTo(int width, int height) {
-    GLuint colour = 0;
-    glGenFramebuffers(1, &target);
-    glBindFramebuffer(GL_FRAMEBUFFER, target);
-    glGenRenderbuffers(1, &colour);
-    glBindRenderbuffer(GL_RENDERBUFFER, colour);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
+    target = createColourTarget(width, height);
     setPresentationFramebuffer(target);
     setDrawingSize(width, height);
 }
