@@ -3,6 +3,9 @@
 # first, then the extension functions the header declares. Each function gets one pointer slot,
 # and a macro routes every call of that name in our code through its slot.
 function(hollowlight_gl_entry_points header source)
+    if(CMAKE_CROSSCOMPILING)
+        _hollowlight_find_cross_glcorearb(${header})
+    endif()
     find_file(GLCOREARB_H GL/glcorearb.h REQUIRED)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${GLCOREARB_H})
     file(STRINGS ${GLCOREARB_H} lines REGEX "^(#ifndef GL_[A-Za-z0-9_]+$|GLAPI )")
@@ -77,4 +80,22 @@ std::span<const EntryPoint> entryPoints() { return kEntryPoints; }
 
 } // namespace gl
 ")
+endfunction()
+
+# A cross toolchain uses its own copy of the header where it has one. The header is the same on
+# every system, so without one the build machine's copy serves: it is linked, with the
+# KHR/khrplatform.h it includes, beside the generated header, whose folder the compiler searches
+# first. Linking only these two keeps the build machine's other headers out of the compile.
+function(_hollowlight_find_cross_glcorearb header)
+    find_file(GLCOREARB_H GL/glcorearb.h)
+    if(GLCOREARB_H)
+        return()
+    endif()
+    find_path(HOST_GL_INCLUDE_DIR GL/glcorearb.h NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    get_filename_component(header_dir ${header} DIRECTORY)
+    file(MAKE_DIRECTORY ${header_dir})
+    foreach(folder GL KHR)
+        file(CREATE_LINK ${HOST_GL_INCLUDE_DIR}/${folder} ${header_dir}/${folder} SYMBOLIC)
+    endforeach()
+    set(GLCOREARB_H ${header_dir}/GL/glcorearb.h CACHE FILEPATH "The build machine's glcorearb.h" FORCE)
 endfunction()
