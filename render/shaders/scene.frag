@@ -132,23 +132,53 @@ float flicker()
     return noise(vec2(0.15 * iTime, 0.0));
 }
 
-// Everything map can hit lies inside this sphere about the origin. map is never below gourd
-// (both other terms only cut away), and gourd(p) >= length(p) - 1.1 - 1.5 - 0.05, since the
-// distance to the ring of radius 1.1 is at least length(p) - 1.1, the lobes take at most 0.05
-// and both noise terms are positive (the noise texture holds 1 to 254). A hit, map < EPS, so
-// needs length(p) < 2.658; 2.7 leaves room for rounding along the ray.
+// Everything map can hit lies inside this sphere about the origin and this slab about the
+// ground-parallel plane through it. map is never below gourd (both other terms only cut away),
+// and gourd(p) >= length(vec2(length(p.xz) - 1.1, p.y)) - 1.5 - 0.05, since the lobes take at
+// most 0.05 and both noise terms are positive (the noise texture holds 1 to 254). That length
+// is at least length(p) - 1.1 and at least abs(p.y), so a hit, map < EPS, needs
+// length(p) < 2.658 and abs(p.y) < 1.558; the bounds leave room for rounding along the ray.
 const float BOUND_RADIUS = 2.7;
+const float BOUND_HALF_HEIGHT = 1.6;
+
+// Whether the ray from ro along the unit direction rd passes through the bounding volume.
+bool entersBound(vec3 ro, vec3 rd)
+{
+    float towards = dot(ro, rd);
+    float disc = towards * towards - dot(ro, ro) + BOUND_RADIUS * BOUND_RADIUS;
+    if (disc < 0.0) {
+        return false;
+    }
+    float root = sqrt(disc);
+    float enter = -towards - root;
+    float leave = -towards + root;
+    if (rd.y != 0.0) {
+        float a = (BOUND_HALF_HEIGHT - ro.y) / rd.y;
+        float b = (-BOUND_HALF_HEIGHT - ro.y) / rd.y;
+        enter = max(enter, min(a, b));
+        leave = min(leave, max(a, b));
+    } else if (abs(ro.y) >= BOUND_HALF_HEIGHT) {
+        return false;
+    }
+    return enter < leave && leave > 0.0;
+}
+
+// Whether p is outside the bounding volume and moving away from it along rd, for good.
+bool leavesBound(vec3 p, vec3 rd)
+{
+    return (dot(p, p) > BOUND_RADIUS * BOUND_RADIUS && dot(p, rd) > 0.0)
+        || (abs(p.y) > BOUND_HALF_HEIGHT && p.y * rd.y > 0.0);
+}
 
 // dist is -1 when no surface was reached within the step budget; ao is the stopping step / 100.
 // g is gourd at the stopping point, kept for the colouring. A ray that misses the bounding
-// sphere, or that leaves it, can reach no surface: it ends as a miss at once, which is what the
+// volume, or that leaves it, can reach no surface: it ends as a miss at once, which is what the
 // full march would give after all its steps (a miss only sets dist, all the colouring reads).
 March march(vec3 ro, vec3 rd)
 {
     March m;
     m.dist = -1.0;
-    float towards = dot(ro, rd);
-    if (towards * towards - dot(ro, ro) + BOUND_RADIUS * BOUND_RADIUS < 0.0) {
+    if (!entersBound(ro, rd)) {
         return m;
     }
     float total = 0.0;
@@ -161,7 +191,7 @@ March march(vec3 ro, vec3 rd)
             break;
         }
         ro += rd * d;
-        if (dot(ro, ro) > BOUND_RADIUS * BOUND_RADIUS && dot(ro, rd) > 0.0) {
+        if (leavesBound(ro, rd)) {
             return m;
         }
     }
