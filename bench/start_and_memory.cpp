@@ -77,11 +77,12 @@ double secondsToFirstFrame(const char* saver) {
 
 ResidentMemory residentMemoryOverRun(const char* saver, int seconds) {
     const pid_t child = startSaver(saver);
-    ResidentMemory memory{0, 0, 0};
+    ResidentMemory memory{0, 0, 0, 0};
     for (int second = 1; second <= seconds; ++second) {
         std::this_thread::sleep_for(std::chrono::seconds(1));
         const long kb = residentKb(child);
         memory.firstKb = second == 1 ? kb : memory.firstKb;
+        memory.tenSecondsKb = second == 10 ? kb : memory.tenSecondsKb;
         memory.peakKb = std::max(memory.peakKb, kb);
         memory.lastKb = kb;
     }

@@ -4,9 +4,11 @@
 // screen turning from black), or a negative value when no frame appeared.
 double secondsToFirstFrame(const char* saver);
 
-// Resident memory of `saver /s` sampled once a second for `seconds`: first, peak and last (kB).
+// Resident memory of `saver /s` sampled once a second for `seconds` (kB): after the first second,
+// after ten (the resolution is chosen in between), the peak and the last.
 struct ResidentMemory {
     long firstKb;
+    long tenSecondsKb;
     long peakKb;
     long lastKb;
 };
