@@ -11,6 +11,7 @@
 #include "internal.h"
 
 #include "glfw_window_wrap.h"
+#include "glfw_window_wrap_record.h"
 
 #include <stdlib.h>
 
@@ -206,22 +207,7 @@ static _GLFWwindow* wrapWindow(HWND handle, GLFWbool owned,
                                const _GLFWctxconfig* ctxconfig,
                                const _GLFWfbconfig* fbconfig)
 {
-    _GLFWwindow* window = calloc(1, sizeof(_GLFWwindow));
-    window->next = _glfw.windowListHead;
-    _glfw.windowListHead = window;
-
-    window->autoIconify = wndconfig->autoIconify;
-    window->focusOnShow = wndconfig->focusOnShow;
-    window->cursorMode  = GLFW_CURSOR_NORMAL;
-
-    window->doublebuffer = fbconfig->doublebuffer;
-
-    window->minwidth    = GLFW_DONT_CARE;
-    window->minheight   = GLFW_DONT_CARE;
-    window->maxwidth    = GLFW_DONT_CARE;
-    window->maxheight   = GLFW_DONT_CARE;
-    window->numer       = GLFW_DONT_CARE;
-    window->denom       = GLFW_DONT_CARE;
+    _GLFWwindow* window = newWrappedRecord(wndconfig, fbconfig);
 
     window->win32.handle = handle;
     if (owned)

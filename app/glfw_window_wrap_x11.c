@@ -11,6 +11,7 @@
 #include "internal.h"
 
 #include "glfw_window_wrap.h"
+#include "glfw_window_wrap_record.h"
 
 #include <X11/Xutil.h>
 
@@ -447,34 +448,6 @@ static GLFWbool checkHost(intptr_t handle,
     return _glfwInitGLX() && hostVisualHasFBConfig();
 }
 
-// Puts a record for the host at the head of GLFW's window list, filled as
-// glfwCreateWindow fills the record of a window without a monitor
-//
-static _GLFWwindow* createHostRecord(Window host,
-                                     const _GLFWwndconfig* wndconfig,
-                                     const _GLFWfbconfig* fbconfig)
-{
-    _GLFWwindow* window = calloc(1, sizeof(_GLFWwindow));
-    window->next = _glfw.windowListHead;
-    _glfw.windowListHead = window;
-
-    window->autoIconify = wndconfig->autoIconify;
-    window->focusOnShow = wndconfig->focusOnShow;
-    window->cursorMode  = GLFW_CURSOR_NORMAL;
-
-    window->doublebuffer = fbconfig->doublebuffer;
-
-    window->minwidth    = GLFW_DONT_CARE;
-    window->minheight   = GLFW_DONT_CARE;
-    window->maxwidth    = GLFW_DONT_CARE;
-    window->maxheight   = GLFW_DONT_CARE;
-    window->numer       = GLFW_DONT_CARE;
-    window->denom       = GLFW_DONT_CARE;
-
-    window->x11.handle = host;
-    return window;
-}
-
 // Creates the GLX context on the host and checks it as glfwCreateWindow does
 //
 static GLFWbool createHostContext(_GLFWwindow* window,
@@ -526,7 +499,8 @@ GLFWwindow* wrapHostWindow(intptr_t handle, GLFWwindow* share)
     if (!checkHost(handle, &ctxconfig, &attribs))
         return NULL;
 
-    window = createHostRecord((Window) handle, &wndconfig, &fbconfig);
+    window = newWrappedRecord(&wndconfig, &fbconfig);
+    window->x11.handle = (Window) handle;
     attachHost(window, &attribs);
     readHostState(window, &attribs);
 
