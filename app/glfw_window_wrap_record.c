@@ -3,6 +3,20 @@
 
 #include <stdlib.h>
 
+GLFWbool copyWrapHints(GLFWwindow* share,
+                       _GLFWwndconfig* wndconfig,
+                       _GLFWctxconfig* ctxconfig,
+                       _GLFWfbconfig* fbconfig)
+{
+    *fbconfig  = _glfw.hints.framebuffer;
+    *ctxconfig = _glfw.hints.context;
+    *wndconfig = _glfw.hints.window;
+
+    ctxconfig->share = (_GLFWwindow*) share;
+
+    return _glfwIsValidContextConfig(ctxconfig);
+}
+
 _GLFWwindow* newWrappedRecord(const _GLFWwndconfig* wndconfig, const _GLFWfbconfig* fbconfig)
 {
     _GLFWwindow* window = calloc(1, sizeof(_GLFWwindow));

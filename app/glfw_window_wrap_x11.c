@@ -485,13 +485,7 @@ GLFWwindow* wrapHostWindow(intptr_t handle, GLFWwindow* share)
 
     _GLFW_REQUIRE_INIT_OR_RETURN(NULL);
 
-    fbconfig  = _glfw.hints.framebuffer;
-    ctxconfig = _glfw.hints.context;
-    wndconfig = _glfw.hints.window;
-
-    ctxconfig.share = (_GLFWwindow*) share;
-
-    if (!_glfwIsValidContextConfig(&ctxconfig))
+    if (!copyWrapHints(share, &wndconfig, &ctxconfig, &fbconfig))
         return NULL;
 
     tolerateVanishingHosts();
