@@ -6,7 +6,9 @@ saver=$1
 close_request=$2
 failures=0
 children=()
-trap 'for pid in "${children[@]}"; do kill "$pid" 2>/dev/null; done' EXIT
+# What the savers wrote to standard error, shown when a check fails.
+saver_errors=$(mktemp)
+trap 'rm -f "$saver_errors"; for pid in "${children[@]}"; do kill "$pid" 2>/dev/null; done' EXIT
 
 fail() {
     echo "FAIL: $*"
@@ -15,15 +17,21 @@ fail() {
 
 finish() {
     if [ "$failures" -gt 0 ]; then
+        [ -s "$saver_errors" ] && { echo "the savers' standard error:"; cat "$saver_errors"; }
         echo "$failures check(s) failed"
         exit 1
     fi
     echo "all checks passed"
 }
 
+# The test X server now and then drops a connection opened right after another one closed;
+# a moment's pause after a program ends keeps the next one clear of that.
+settle() { sleep 0.1; }
+
 # start_saver ARGS...: starts the saver in the background; its pid is in $saver_pid.
 start_saver() {
-    "$saver" "$@" >/dev/null &
+    settle
+    "$saver" "$@" >/dev/null 2>>"$saver_errors" &
     saver_pid=$!
     children+=("$saver_pid")
 }

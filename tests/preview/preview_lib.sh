@@ -4,11 +4,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 
 pane_owner=$2
 shot=$(mktemp --suffix=.png)
-trap 'rm -f "$shot"; for pid in "${children[@]}"; do kill "$pid" 2>/dev/null; done' EXIT
-
-# The test X server now and then drops a connection opened right after another one closed;
-# a moment's pause after a program ends keeps the next one clear of that.
-settle() { sleep 0.1; }
+trap 'rm -f "$shot" "$saver_errors"; for pid in "${children[@]}"; do kill "$pid" 2>/dev/null; done' EXIT
 
 # start_owner: starts a pane owner and reads what it prints: the pane's id ($pane, decimal),
 # its place on the screen ($pane_x, $pane_y, $pane_width, $pane_height) and the owner's and
